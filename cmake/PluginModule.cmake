@@ -1,0 +1,17 @@
+# add_plugin_module(NAME SOURCES...): one loadable plug-in named NAME.so
+# (NAME.dll on Windows, no "lib" prefix) built from its exports file, the
+# pure core and the platform layer.
+function(add_plugin_module name)
+  add_library(${name} MODULE ${ARGN})
+  set_target_properties(${name} PROPERTIES PREFIX "")
+  target_link_libraries(${name} PRIVATE probe_core probe_platform)
+  if(WIN32)
+    set(def ${CMAKE_SOURCE_DIR}/plugin_api/plugin_exports.def)
+    target_sources(${name} PRIVATE ${def})
+    target_link_options(${name} PRIVATE -static-libgcc -static-libstdc++
+      -Wl,--disable-stdcall-fixup)
+  else()
+    # Fail the link on an unresolved symbol instead of at dlopen time.
+    target_link_options(${name} PRIVATE -Wl,--no-undefined)
+  endif()
+endfunction()
