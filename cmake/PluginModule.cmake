@@ -7,7 +7,7 @@ function(add_plugin_module name)
   target_link_libraries(${name} PRIVATE probe_core probe_platform)
   if(WIN32)
     set(def ${CMAKE_SOURCE_DIR}/plugin_api/plugin_exports.def)
-    target_sources(${name} PRIVATE ${def})
+    target_sources(${name} PRIVATE ${def} ${CMAKE_SOURCE_DIR}/plugin_api/dll_main_win32.cpp)
     target_link_options(${name} PRIVATE -static-libgcc -static-libstdc++
       -Wl,--disable-stdcall-fixup)
   else()
