@@ -8,8 +8,8 @@ set -euo pipefail
 
 native=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev
         libbenchmark-dev libcli11-dev snmpd snmp dnsmasq-base iproute2 procps binutils)
-windows=(g++-mingw-w64-i686 binutils-mingw-w64-i686 zip wine wine32:i386 wine64 qemu-user
-         xvfb xdotool)
+windows=(cmake ninja-build g++-mingw-w64-i686 binutils-mingw-w64-i686 zip wine wine32:i386 wine64 qemu-user
+         xvfb snmpd iproute2 util-linux)
 bench=(nmap onesixtyone hyperfine time)
 
 wanted=()

@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Runs inside the private network and mount namespaces that run-tests.sh
+# creates: brings up loopback, puts the test hosts file and resolv.conf in
+# place, starts snmpd and Xvfb, then the wineserver and the test host under
+# 32-bit Wine. Stops everything it started, by pid, when it ends.
+#   wine-sandbox.sh SCRATCH-DIR WINE-PREFIX HOST-EXE DLL-DIR
+set -euo pipefail
+
+scratch=$1 prefix=$2 host=$3 dlls=$4
+started=()
+
+stop_started() {
+  local status=$?
+  trap - EXIT
+  # Ends every Wine process of this prefix, then the server itself below.
+  [ -n "${WINEPREFIX:-}" ] && timeout 30 wineserver -k 2>/dev/null
+  local index
+  for ((index = ${#started[@]} - 1; index >= 0; index--)); do
+    kill "${started[index]}" 2>/dev/null || true
+    wait "${started[index]}" 2>/dev/null || true
+  done
+  exit "$status"
+}
+trap stop_started EXIT
+
+elapsed() { echo $(($(date +%s) - $1)); }
+
+ip link set lo up
+# A private /tmp keeps the wineserver's and Xvfb's sockets and locks apart
+# from anything else on the machine; it goes away with the namespace.
+mount -t tmpfs -o mode=1777 tmpfs /tmp
+mount --bind "$scratch/hosts" /etc/hosts
+mount --bind "$scratch/resolv.conf" /etc/resolv.conf
+
+SNMP_PERSISTENT_DIR="$scratch/snmp-state" MIBDIRS="$scratch" \
+  snmpd -f -Lf "$scratch/snmpd.log" -C -c "$scratch/snmpd.conf" -m "" -p "$scratch/snmpd.pid" &
+started+=($!)
+
+Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$scratch/display" \
+  >"$scratch/xvfb.log" 2>&1 &
+started+=($!)
+for ((attempt = 0; attempt < 100; attempt++)); do
+  [ -s "$scratch/display" ] && break
+  sleep 0.1
+done
+[ -s "$scratch/display" ] || { echo "wine-sandbox: Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":$(head -1 "$scratch/display")"
+
+export WINEPREFIX=$prefix WINEDEBUG=${WINEDEBUG:-err-all}
+# No prompts for the .NET and HTML engines, which the host does not need.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+# The first Wine process of the namespace: every socket of the host lives
+# in it, so it must run here, beside snmpd.
+mkdir -p "$prefix"
+wineserver -f -p &
+started+=($!)
+
+if [ ! -f "$prefix/system.reg" ]; then
+  begin=$(date +%s)
+  /usr/lib/wine/wine64 wineboot -i >"$scratch/wineboot.log" 2>&1
+  echo "Wine prefix created in $(elapsed "$begin") s"
+fi
+
+begin=$(date +%s)
+# Bounded: the host's slowest case waits 10 s; qemu makes the rest slow.
+status=0
+timeout 1200 /usr/lib/wine/wine "$host" "$dlls" || status=$?
+echo "test host under 32-bit Wine: $(elapsed "$begin") s"
+exit "$status"
