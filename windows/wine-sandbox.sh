@@ -47,15 +47,27 @@ done
 export DISPLAY=":$(head -1 "$scratch/display")"
 
 export WINEPREFIX=$prefix WINEDEBUG=${WINEDEBUG:-err-all}
+# qemu-i386 gives a 32-bit guest all 4 GB by default and, once the low
+# addresses are taken, places mappings just below 2 GB, where 32-bit Wine
+# needs its shared user data page (0x7ffe0000). With the 3 GB user space of
+# an i386 Linux kernel, the layout Wine is made for, that page stays free.
+export QEMU_RESERVED_VA=0xc0000000
 # No prompts for the .NET and HTML engines, which the host does not need.
 export WINEDLLOVERRIDES="mscoree,mshtml="
+# A prefix whose 32-bit half is missing (an earlier creation that failed)
+# is made again from scratch.
+fresh_prefix=0
+if [ ! -f "$prefix/drive_c/windows/syswow64/kernel32.dll" ]; then
+  rm -rf "$prefix"
+  fresh_prefix=1
+fi
+mkdir -p "$prefix"
 # The first Wine process of the namespace: every socket of the host lives
 # in it, so it must run here, beside snmpd.
-mkdir -p "$prefix"
 wineserver -f -p &
 started+=($!)
 
-if [ ! -f "$prefix/system.reg" ]; then
+if [ "$fresh_prefix" -eq 1 ]; then
   begin=$(date +%s)
   /usr/lib/wine/wine64 wineboot -i >"$scratch/wineboot.log" 2>&1
   echo "Wine prefix created in $(elapsed "$begin") s"
