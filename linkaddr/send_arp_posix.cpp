@@ -61,7 +61,10 @@ enum class Outcome { Answered, NoAnswer, NotPermitted, Failed };
 // reads the answer off the same socket.
 Outcome AskByPacket(RouteSocket& route, const AttachedSubnet& subnet, uint32_t destination,
                     uint8_t hardware[6]) {
-  const Descriptor packet(socket(AF_PACKET, SOCK_DGRAM | SOCK_CLOEXEC, htons(ETH_P_ARP)));
+  // Protocol 0 at first: the socket receives nothing until it is bound to
+  // the one interface (a socket opened for ARP would take every interface's
+  // ARP at once, and re-binding it waits for the kernel to settle).
+  const Descriptor packet(socket(AF_PACKET, SOCK_DGRAM | SOCK_CLOEXEC, 0));
   if (packet.get() < 0)
     return errno == EPERM || errno == EACCES ? Outcome::NotPermitted : Outcome::Failed;
   sockaddr_ll link{};
@@ -91,8 +94,9 @@ Outcome AskByPacket(RouteSocket& route, const AttachedSubnet& subnet, uint32_t d
       nextProbe += kProbeIntervalMilliseconds;
     }
     const int64_t until = nextProbe < deadline ? nextProbe : deadline;
+    const int64_t wait = until - NowMilliseconds();
     pollfd waiting{packet.get(), POLLIN, 0};
-    const int ready = poll(&waiting, 1, static_cast<int>(until - NowMilliseconds() + 1));
+    const int ready = poll(&waiting, 1, wait > 0 ? static_cast<int>(wait) : 0);
     if (ready < 0 && errno != EINTR) return Outcome::Failed;
     if (ready <= 0) continue;
     // Every ARP packet on the link arrives here; take all that are queued.
