@@ -11,7 +11,9 @@ function(add_plugin_module name)
     target_link_options(${name} PRIVATE -static-libgcc -static-libstdc++
       -Wl,--disable-stdcall-fixup)
   else()
-    # Fail the link on an unresolved symbol instead of at dlopen time.
-    target_link_options(${name} PRIVATE -Wl,--no-undefined)
+    # Fail the link on an unresolved symbol instead of at dlopen time. Keep
+    # what the static core and platform layer define (C++ template code
+    # among it) out of the module's dynamic symbol table.
+    target_link_options(${name} PRIVATE -Wl,--no-undefined -Wl,--exclude-libs,ALL)
   endif()
 endfunction()
