@@ -120,8 +120,21 @@ struct Row {
   std::string after;
 };
 
+// The lab's hosts-file entry for 198.18.0.13: 32 aliases of 39 characters,
+// more than the resolver's first buffer holds.
+std::string ManyAliases() {
+  std::string text;
+  for (int i = 1; i <= 32; ++i) {
+    char alias[64];
+    std::snprintf(alias, sizeof alias, "<long-alias-%02d-abcdefghijklmnopqrstuvwxy>", i);
+    text += alias;
+  }
+  return text;
+}
+
 TEST_F(NamesLabTest, AliasesFromTheHostsFileAndFromDns) {
   const Row rows[] = {
+      {"198.18.0.13", "", 4096, 1, ManyAliases()},            // a large entry, whole
       {"198.18.0.10", "", 1024, 1, "<alpha><beta>"},          // hosts file line
       {"198.18.0.10", "previous text", 1024, 1, "<alpha><beta>"},
       {"198.18.0.10", "", 9, 1, "<alpha><"},
