@@ -10,8 +10,9 @@ function(add_plugin_module name)
     target_sources(${name} PRIVATE ${def})
     target_link_options(${name} PRIVATE -static-libgcc -static-libstdc++
       -Wl,--disable-stdcall-fixup)
-  else()
-    # Fail the link on an unresolved symbol instead of at dlopen time.
+  elseif(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    # Fail the link on an unresolved symbol instead of at dlopen time (clang
+    # leaves sanitizer runtimes out of modules, so only with g++).
     target_link_options(${name} PRIVATE -Wl,--no-undefined)
   endif()
 endfunction()
