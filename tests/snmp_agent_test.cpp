@@ -15,6 +15,7 @@
 
 #include "agentlabel/read_description.h"
 #include "snmp_query/snmp_scan.h"
+#include "tests/support/allocation_counter.h"
 #include "tests/support/network_sandbox.h"
 #include "tests/support/plugin_module.h"
 #include "tests/support/snmp_agent.h"
@@ -185,6 +186,19 @@ TEST_F(SnmpAgentTest, SixtyFourConcurrentScansEachGetTheirOwnText) {
       EXPECT_EQ(text, i % 2 ? kLongDescription : kShortDescription) << i;
   }
   EXPECT_EQ(label.Finalize(), 1);
+}
+
+TEST_F(SnmpAgentTest, ScanAllocatesNothing) {
+  char text[1024] = "";
+  for (const char* address : {"127.0.0.1", "127.0.0.9"}) {
+    for (ScanFunction scan : {label.Scan, clock.Scan}) {
+      const std::size_t before = AllocationsOnThisThread();
+      text[0] = '\0';
+      scan(Ipv4(address), text, sizeof text);
+      EXPECT_EQ(AllocationsOnThisThread(), before) << address;
+    }
+  }
+  EXPECT_NE(text[0], 'X');  // keeps the calls from being optimised away
 }
 
 TEST_F(SnmpAgentTest, NoDescriptorOutlivesAThousandScans) {
