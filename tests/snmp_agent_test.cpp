@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cstdlib>
 #include <memory>
 #include <regex>
 #include <string>
@@ -131,6 +132,39 @@ TEST_F(SnmpAgentTest, SilentAgentGivesTimeOut) {
   SnmpScan(Ipv4("127.0.0.3"), text, sizeof text, kDescriptionArc, ReadDescription,
            AgentEndpoint{161, 300});
   EXPECT_STREQ(text, "was TimeOut");
+}
+
+// A router namespace beside the test's own that answers every datagram for
+// 198.18.9.0/24 with an ICMP host-unreachable. Removed with the object.
+class UnreachableRouter {
+ public:
+  UnreachableRouter() : name_("probe-rtr-" + std::to_string(getpid())) {
+    ready_ = Run("ip netns add " + name_) &&
+             Run("ip link add probe-v0 type veth peer name probe-v1 netns " + name_) &&
+             Run("ip addr add 198.18.8.1/24 dev probe-v0") && Run("ip link set probe-v0 up") &&
+             Run(In("ip addr add 198.18.8.2/24 dev probe-v1")) &&
+             Run(In("ip link set probe-v1 up")) && Run(In("ip link set lo up")) &&
+             Run(In("sysctl -qw net.ipv4.ip_forward=1")) &&
+             Run(In("ip route add unreachable 198.18.9.0/24")) &&
+             Run("ip route add 198.18.9.0/24 via 198.18.8.2");
+  }
+  ~UnreachableRouter() { Run("ip netns del " + name_ + " 2>/dev/null"); }
+  bool ready() const { return ready_; }
+
+ private:
+  std::string In(const std::string& command) const { return "ip netns exec " + name_ + " " + command; }
+  static bool Run(const std::string& command) { return std::system(command.c_str()) == 0; }
+  std::string name_;
+  bool ready_ = false;
+};
+
+TEST_F(SnmpAgentTest, HostUnreachableDoesNotEndTheWait) {
+  UnreachableRouter router;
+  ASSERT_TRUE(router.ready());
+  char text[32] = "";
+  SnmpScan(Ipv4("198.18.9.9"), text, sizeof text, kDescriptionArc, ReadDescription,
+           AgentEndpoint{161, 500});
+  EXPECT_STREQ(text, "TimeOut");
 }
 
 TEST_F(SnmpAgentTest, FailedSendLeavesTheTextUnchanged) {
