@@ -12,7 +12,8 @@ uint32_t SendArp(uint32_t destination, uint32_t source, uint8_t* hardwareAddress
   scriptedArp.source = source;
   scriptedArp.lengthIn = *length;
   scriptedArp.bufferIn.assign(hardwareAddress, hardwareAddress + 8);
-  std::memcpy(hardwareAddress, scriptedArp.bytes.data(), scriptedArp.bytes.size());
+  if (!scriptedArp.bytes.empty())
+    std::memcpy(hardwareAddress, scriptedArp.bytes.data(), scriptedArp.bytes.size());
   *length = static_cast<uint32_t>(scriptedArp.bytes.size());
   return scriptedArp.result;
 }
