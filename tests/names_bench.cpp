@@ -1,9 +1,7 @@
 // Prints how long one Scan of the alias and hardware-address modules takes
 // in each case that matters, on the scanning side of a lab (run it through
 // lab/bench-names.sh). Medians of several runs; figures, not checks.
-#include <linux/capability.h>
 #include <sys/socket.h>
-#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -15,18 +13,12 @@
 #include <thread>
 #include <vector>
 
+#include "tests/support/lab_side.h"
 #include "tests/support/network_sandbox.h"
 #include "tests/support/plugin_module.h"
+#include "tests/support/raw_socket_right.h"
 
 namespace {
-
-bool DropRawSocketRight() {
-  __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
-  __user_cap_data_struct data[2]{};
-  if (syscall(SYS_capget, &header, data) != 0) return false;
-  data[0].effective &= ~(1u << CAP_NET_RAW);
-  return syscall(SYS_capset, &header, data) == 0;
-}
 
 void ForgetNeighbours() {
   if (std::system("ip neigh flush dev br0") != 0) std::fprintf(stderr, "ip neigh flush failed\n");
@@ -66,6 +58,11 @@ void Measure(const char* what, ScanFunction scan, const char* address, int runs,
 }  // namespace
 
 int main() {
+  const std::string whyNot = WhyNotOnLabSide();
+  if (!whyNot.empty()) {
+    std::fprintf(stderr, "names_bench: not in a lab (run lab/bench-names.sh): %s\n", whyNot.c_str());
+    return 1;
+  }
   PluginModule names{DNSNAMES_MODULE};
   PluginModule link{LINKADDR_MODULE};
   if (!names.loaded() || !link.loaded()) {

@@ -3,50 +3,24 @@
 // file and dnsmasq, real ARP toward test hosts in their own namespaces.
 #include <dirent.h>
 #include <gtest/gtest.h>
-#include <linux/capability.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
-#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "tests/support/lab_side.h"
 #include "tests/support/network_sandbox.h"
 #include "tests/support/plugin_module.h"
+#include "tests/support/raw_socket_right.h"
 
 namespace {
-
-// Only inside a lab's scanning namespace may these tests send anything:
-// the lab's address is ours and the only name server is the lab's dnsmasq.
-std::string WhyNotInLab() {
-  std::ifstream resolv("/etc/resolv.conf");
-  std::string line;
-  bool labServer = false;
-  while (std::getline(resolv, line)) {
-    std::istringstream words(line);
-    std::string keyword, server;
-    words >> keyword >> server;
-    if (keyword != "nameserver") continue;
-    if (server != "127.0.0.1") return "resolv.conf names another server";
-    labServer = true;
-  }
-  if (!labServer) return "resolv.conf names no server";
-  const int fd = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-  sockaddr_in local{};
-  local.sin_family = AF_INET;
-  local.sin_addr.s_addr = Ipv4("198.18.0.1");
-  const bool ours = bind(fd, reinterpret_cast<sockaddr*>(&local), sizeof local) == 0;
-  close(fd);
-  return ours ? "" : "198.18.0.1 is not an address of this namespace";
-}
 
 int OpenDescriptors() {
   int count = 0;
@@ -65,19 +39,6 @@ bool KernelKnows(const std::string& address) {
   return std::system(command.c_str()) == 0;
 }
 
-// Takes CAP_NET_RAW out of the calling thread's effective set (capabilities
-// are per thread), so its packet sockets are refused.
-bool DropRawSocketRight() {
-  __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
-  __user_cap_data_struct data[2]{};
-  if (syscall(SYS_capget, &header, data) != 0) return false;
-  data[0].effective &= ~(1u << CAP_NET_RAW);
-  if (syscall(SYS_capset, &header, data) != 0) return false;
-  const int probe = socket(AF_PACKET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-  if (probe >= 0) close(probe);
-  return probe < 0 && errno == EPERM;
-}
-
 std::string HardwareText(uint32_t lastOctet) {
   char text[32];
   std::snprintf(text, sizeof text, "0A:1B:2C:3D:4E:%02u", lastOctet);
@@ -87,7 +48,7 @@ std::string HardwareText(uint32_t lastOctet) {
 class NamesLabTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    const std::string whyNot = WhyNotInLab();
+    const std::string whyNot = WhyNotOnLabSide();
     if (!whyNot.empty()) GTEST_SKIP() << "not in a lab (run through lab/with-lab): " << whyNot;
     ASSERT_TRUE(names.loaded()) << names.error();
     ASSERT_TRUE(link.loaded()) << link.error();
