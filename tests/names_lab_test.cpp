@@ -15,6 +15,7 @@
 #include <thread>
 #include <vector>
 
+#include "tests/support/allocation_counter.h"
 #include "tests/support/lab_side.h"
 #include "tests/support/network_sandbox.h"
 #include "tests/support/plugin_module.h"
@@ -185,6 +186,18 @@ TEST_F(NamesLabTest, NoDescriptorIsLeftOpen) {
   });
   unprivileged.join();
   EXPECT_EQ(OpenDescriptors(), before);
+}
+
+TEST_F(NamesLabTest, HardwareAddressScanAllocatesNothing) {
+  ForgetNeighbours();
+  char text[64] = "";
+  // Asked on the wire, then refused at once (off the subnet).
+  for (const char* address : {"198.18.0.11", "198.19.0.5"}) {
+    const std::size_t before = AllocationsOnThisThread();
+    link.Scan(Ipv4(address), text, sizeof text);
+    EXPECT_EQ(AllocationsOnThisThread(), before) << address;
+  }
+  EXPECT_STREQ(text, "0A:1B:2C:3D:4E:11");
 }
 
 // 32 Scans at once for 32 different hosts (lab/with-lab --crowd), half of
