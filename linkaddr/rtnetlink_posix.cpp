@@ -99,7 +99,7 @@ bool Exchange(int fd, nlmsghdr* request, uint32_t sequence, OnMessage onMessage,
              sizeof kernel) < 0)
     return false;
   const bool dump = (request->nlmsg_flags & NLM_F_DUMP) != 0;
-  alignas(nlmsghdr) char buffer[16384];
+  alignas(nlmsghdr) char buffer[8192];
   // Bounded: a dump of a large table spans several reads, a stray
   // notification or an old reply costs one more.
   for (int reads = 0; reads < 4096; ++reads) {
@@ -231,7 +231,7 @@ NeighbourState RouteSocket::ReadNeighbour(int interfaceIndex, uint32_t address,
 NeighbourState RouteSocket::TakeNeighbourChanges(int interfaceIndex, uint32_t address,
                                                  uint8_t hardware[6]) {
   NeighbourState newest = NeighbourState::Unknown;
-  alignas(nlmsghdr) char buffer[16384];
+  alignas(nlmsghdr) char buffer[8192];
   for (int reads = 0; reads < 256; ++reads) {
     const ssize_t received = recv(fd_, buffer, sizeof buffer, MSG_DONTWAIT);
     if (received <= 0) break;  // drained (or the queue overflowed: the caller re-reads)

@@ -47,6 +47,11 @@ done
 check "sysDescr of .10" bash -c "'$labctl' exec '$name' -- snmpget -v1 -c varnek -m '' -Oqv 198.18.0.10 1.3.6.1.2.1.1.1.0 | grep -qx '\"Lab router 1\"'"
 check "hosts file" bash -c "'$labctl' exec '$name' -- getent hosts 198.18.0.10 | grep -q 'router.lab alpha beta'"
 check "PTR from dnsmasq" bash -c "'$labctl' exec '$name' -- getent hosts 198.18.0.12 | grep -q printer.lab"
+# A connected UDP socket learns of a port-unreachable on its next send.
+udp_second_send() { in_scan bash -c "exec 3>/dev/udp/$1/161; echo -n x >&3; sleep 0.3; echo -n x >&3"; }
+fails() { ! "$@"; }
+check ".21 answers UDP 161 with port unreachable" fails udp_second_send 198.18.0.21
+check ".20 answers nothing, not even ICMP" udp_second_send 198.18.0.20
 check "icmp_ratemask 0" bash -c "ip netns exec '$name-h21' sysctl -n net.ipv4.icmp_ratemask | grep -qx 0"
 
 first_pids=$(pids_of)
