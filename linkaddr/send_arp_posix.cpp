@@ -59,8 +59,8 @@ enum class Outcome { Answered, NoAnswer, NotPermitted, Failed };
 
 // Asks with our own ARP requests on a packet socket (needs CAP_NET_RAW) and
 // reads the answer off the same socket.
-Outcome AskByPacket(RouteSocket& route, const AttachedSubnet& subnet, uint32_t destination,
-                    uint8_t hardware[6]) {
+Outcome AskByPacket(const AttachedSubnet& subnet, const uint8_t ownHardware[6],
+                    uint32_t destination, uint8_t hardware[6]) {
   // Protocol 0 at first: the socket receives nothing until it is bound to
   // the one interface (a socket opened for ARP would take every interface's
   // ARP at once, and re-binding it waits for the kernel to settle).
@@ -74,8 +74,6 @@ Outcome AskByPacket(RouteSocket& route, const AttachedSubnet& subnet, uint32_t d
   if (bind(packet.get(), reinterpret_cast<sockaddr*>(&link), sizeof link) != 0)
     return Outcome::Failed;
 
-  uint8_t ownHardware[6];
-  if (!route.ReadInterfaceHardware(subnet.interfaceIndex, ownHardware)) return Outcome::Failed;
   const ArpPacket request = BuildArpRequest(ownHardware, subnet.localAddress, destination);
   sockaddr_ll broadcast = link;
   broadcast.sll_halen = 6;
@@ -172,7 +170,7 @@ uint32_t SendArp(uint32_t destination, uint32_t source, uint8_t* hardwareAddress
     // An interface that does no ARP has no hardware address to ask for.
     uint8_t ownHardware[6];
     if (!route.ReadInterfaceHardware(subnet.interfaceIndex, ownHardware)) return kBadNetName;
-    Outcome outcome = AskByPacket(route, subnet, destination, hardware);
+    Outcome outcome = AskByPacket(subnet, ownHardware, destination, hardware);
     if (outcome == Outcome::NotPermitted) outcome = AskByKernel(subnet, destination, hardware);
     if (outcome == Outcome::NoAnswer) return kBadNetName;
     if (outcome != Outcome::Answered) return kGenFailure;
