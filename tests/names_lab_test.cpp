@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <thread>
 #include <vector>
@@ -92,6 +93,32 @@ std::string ManyAliases() {
     text += alias;
   }
   return text;
+}
+
+TEST_F(NamesLabTest, InfoAndOptionsOfTheLoadedModules) {
+  PluginInfo info;
+  std::memset(&info, 0xCC, sizeof info);
+  info.HostLevel = 3;
+  ASSERT_EQ(names.Info(&info), 1);  // the alias column does not look at HostLevel
+  EXPECT_STREQ(info.Name, "Aliases");
+  EXPECT_STREQ(info.Description, "Aliases 1.0b\nReverse DNS-lookup for aliases.");
+
+  std::memset(&info, 0xCC, sizeof info);
+  info.HostLevel = 3;
+  PluginInfo before;
+  std::memcpy(&before, &info, sizeof info);
+  EXPECT_EQ(link.Info(&info), 0);
+  EXPECT_EQ(std::memcmp(&info, &before, sizeof info), 0);
+  info.HostLevel = 4;
+  ASSERT_EQ(link.Info(&info), 1);
+  EXPECT_STREQ(info.Name, "ARP MAC");
+
+  EXPECT_EQ(names.Options(nullptr), 1);
+  EXPECT_EQ(link.Options(nullptr), 1);
+  EXPECT_EQ(names.Init(), 1);
+  EXPECT_EQ(names.Finalize(), 1);
+  EXPECT_EQ(link.Init(), 1);
+  EXPECT_EQ(link.Finalize(), 1);
 }
 
 TEST_F(NamesLabTest, AliasesFromTheHostsFileAndFromDns) {
