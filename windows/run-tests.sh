@@ -79,6 +79,10 @@ agentaddress udp:127.0.0.1:161
 rocommunity varnek
 sysdescr Probe Columns test agent
 CONF
+cat >"$scratch/silent-snmpd.conf" <<'CONF'
+agentaddress udp:127.0.0.3:161
+rocommunity another-community
+CONF
 
 echo "== test host under 32-bit Wine"
 to_windows() { echo "Z:${1//\//\\}"; }

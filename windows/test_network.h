@@ -11,8 +11,8 @@ constexpr uint32_t Loopback(uint32_t last) { return 127u | (last << 24); }
 constexpr uint32_t kAgentAddress = Loopback(1);
 constexpr const char* kAgentDescription = "Probe Columns test agent";
 
-// Nobody listens here; the host itself binds a socket on port 161 that
-// never answers, so a request gets neither a reply nor an ICMP error.
+// A second snmpd on 127.0.0.3:161 that knows another community: it drops the
+// request without a word, so there is neither a reply nor an ICMP error.
 constexpr uint32_t kSilentAddress = Loopback(3);
 
 // The hosts file: 127.0.0.5 official5 alpha beta / 127.0.0.6 official6 alpha

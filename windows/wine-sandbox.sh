@@ -32,9 +32,12 @@ mount -t tmpfs -o mode=1777 tmpfs /tmp
 mount --bind "$scratch/hosts" /etc/hosts
 mount --bind "$scratch/resolv.conf" /etc/resolv.conf
 
-SNMP_PERSISTENT_DIR="$scratch/snmp-state" MIBDIRS="$scratch" \
-  snmpd -f -Lf "$scratch/snmpd.log" -C -c "$scratch/snmpd.conf" -m "" -p "$scratch/snmpd.pid" &
-started+=($!)
+# The agent, and a silent one that ignores the plug-ins' community.
+for agent in snmpd silent-snmpd; do
+  SNMP_PERSISTENT_DIR="$scratch/$agent-state" MIBDIRS="$scratch" \
+    snmpd -f -Lf "$scratch/$agent.log" -C -c "$scratch/$agent.conf" -m "" -p "$scratch/$agent.pid" &
+  started+=($!)
+done
 
 Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$scratch/display" \
   >"$scratch/xvfb.log" 2>&1 &
@@ -46,7 +49,7 @@ done
 [ -s "$scratch/display" ] || { echo "wine-sandbox: Xvfb did not start" >&2; exit 1; }
 export DISPLAY=":$(head -1 "$scratch/display")"
 
-export WINEPREFIX=$prefix WINEDEBUG=${WINEDEBUG:-err-all}
+export WINEPREFIX=$prefix WINEDEBUG=${WINEDEBUG:-fixme-all}
 # qemu-i386 gives a 32-bit guest all 4 GB by default and, once the low
 # addresses are taken, places mappings just below 2 GB, where 32-bit Wine
 # needs its shared user data page (0x7ffe0000). With the 3 GB user space of
