@@ -62,13 +62,21 @@ void RunInfoCases(PluginSet& plugins, CaseReport& report) {
       continue;
     }
     CaseCheck check(name);
-    PluginInfo record;
-    std::memset(&record, 0xCC, sizeof record);
+    // The record, then guard bytes that Info must not reach.
+    struct {
+      PluginInfo record;
+      unsigned char guard[64];
+    } host;
+    std::memset(&host, 0xCC, sizeof host);
+    PluginInfo& record = host.record;
     record.HostLevel = row.hostLevel;
     PluginInfo before;
     std::memcpy(&before, &record, sizeof record);
 
     const int32_t result = plugin.library->Info(&record);
+    bool guardKept = true;
+    for (const unsigned char guardByte : host.guard) guardKept = guardKept && guardByte == 0xCC;
+    check.Expect(guardKept, "wrote past the 1196 bytes of the record");
     check.Expect(result == row.result, "returned " + std::to_string(result));
     const auto* bytes = reinterpret_cast<const unsigned char*>(&record);
     const auto* original = reinterpret_cast<const unsigned char*>(&before);

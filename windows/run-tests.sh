@@ -67,8 +67,9 @@ if ! grep -lqs "^magic $i386_magic" "$binfmt"/* 2>/dev/null; then
 fi
 
 # The test network: see windows/test_network.h for what the host expects.
-cat >"$scratch/hosts" <<'HOSTS'
+cat >"$scratch/hosts" <<HOSTS
 127.0.0.1 localhost
+127.0.1.1 $(hostname)
 127.0.0.5 official5 alpha beta
 127.0.0.6 official6 alpha
 127.0.0.7 official7
