@@ -87,7 +87,7 @@ CONF
 
 echo "== test host under 32-bit Wine"
 to_windows() { echo "Z:${1//\//\\}"; }
-unshare --net --mount --fork --kill-child \
+unshare --net --mount --pid --mount-proc --fork --kill-child \
   bash windows/wine-sandbox.sh "$scratch" "$build/wine-prefix" \
   "$(to_windows "$build/windows/probe_dll_host.exe")" "$(to_windows "$build/dlls")" || status=1
 exit "$status"

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Runs inside the private network and mount namespaces that run-tests.sh
-# creates: brings up loopback, puts the test hosts file and resolv.conf in
+# Runs inside the private network, mount and pid namespaces that
+# run-tests.sh creates: brings up loopback, puts the test hosts file and resolv.conf in
 # place, starts snmpd and Xvfb, then the wineserver and the test host under
-# 32-bit Wine. Stops everything it started, by pid, when it ends.
+# 32-bit Wine. Stops everything it started, by pid, when it ends; should it
+# be killed itself, the kernel ends the rest with its pid namespace.
 #   wine-sandbox.sh SCRATCH-DIR WINE-PREFIX HOST-EXE DLL-DIR
 set -euo pipefail
 
@@ -13,7 +14,7 @@ stop_started() {
   local status=$?
   trap - EXIT
   # Ends every Wine process of this prefix, then the server itself below.
-  [ -n "${WINEPREFIX:-}" ] && timeout 30 wineserver -k 2>/dev/null
+  if [ -n "${WINEPREFIX:-}" ]; then timeout 30 wineserver -k 2>/dev/null || true; fi
   local index
   for ((index = ${#started[@]} - 1; index >= 0; index--)); do
     kill "${started[index]}" 2>/dev/null || true
