@@ -23,17 +23,17 @@ struct Slot {
 class ScanRun {
  public:
   ScanRun(const AddressSet& addresses, const std::vector<ScanFunction>& scans,
-          const ScanSettings& settings, size_t window)
+          const ScanSettings& settings, size_t window, const std::atomic<bool>& stop)
       : addresses_(addresses),
         scans_(scans),
         textSize_(settings.textSize),
         columns_(scans.size()),
         window_(window),
         totalTasks_(addresses.Count() * scans.size()),
+        stop_(stop),
         slots_(window) {}
 
-  ScanSummary Run(size_t threads, size_t stackBytes, const std::atomic<bool>& stop,
-                  const RowHandler& onRow, const ProgressHandler& onProgress);
+  ScanSummary Run(size_t threads, size_t stackBytes, const RowHandler& onRow, const ProgressHandler& onProgress);
 
  private:
   static void* WorkerEntry(void* run) {
@@ -53,6 +53,7 @@ class ScanRun {
   const uint64_t columns_;
   const uint64_t window_;
   const uint64_t totalTasks_;
+  const std::atomic<bool>& stop_;
 
   std::mutex mutex_;
   std::condition_variable roomOrStop_;  // workers wait here for a free slot
@@ -77,8 +78,12 @@ void ScanRun::Work() {
       roomOrStop_.wait(lock);
       --waiting_;
     }
-    if (stopping_ || nextTask_ >= totalTasks_) break;
+    // The request itself is read too: a stop must not wait for the caller
+    // to notice it before it holds back the next Scan.
+    if (stopping_ || stop_.load() || nextTask_ >= totalTasks_) break;
     const uint64_t task = nextTask_++;
+    // After the last task, the workers waiting for room have nothing to wait for.
+    if (nextTask_ == totalTasks_ && waiting_ > 0) roomOrStop_.notify_all();
     const uint64_t index = task / columns_;
     const size_t column = static_cast<size_t>(task % columns_);
     Slot& slot = slots_[index % window_];
@@ -140,15 +145,14 @@ void ScanRun::Emit(uint64_t index, std::unique_lock<std::mutex>& lock, const Row
   ++rows_;
 }
 
-ScanSummary ScanRun::Run(size_t threads, size_t stackBytes, const std::atomic<bool>& stop,
-                         const RowHandler& onRow, const ProgressHandler& onProgress) {
+ScanSummary ScanRun::Run(size_t threads, size_t stackBytes, const RowHandler& onRow, const ProgressHandler& onProgress) {
   ScanSummary summary;
   summary.addresses = addresses_.Count();
   summary.threads = totalTasks_ == 0 ? 0 : StartWorkers(threads, stackBytes);
   std::unique_lock<std::mutex> lock(mutex_);
   if (summary.threads == 0) stopping_ = totalTasks_ != 0;
   for (;;) {
-    if (!stopping_ && stop.load()) {
+    if (!stopping_ && stop_.load()) {
       stopping_ = true;
       roomOrStop_.notify_all();
     }
@@ -201,6 +205,6 @@ ScanSummary RunScan(const AddressSet& addresses, const std::vector<ScanFunction>
                             ? settings.window
                             : std::max<size_t>(256, 4 * ((threads + columns - 1) / columns));
   if (scans.empty()) return ScanSummary{0, addresses.Count(), 0, addresses.Count() != 0};
-  ScanRun run(addresses, scans, settings, window);
-  return run.Run(threads, settings.stackBytes, stop, onRow, onProgress);
+  ScanRun run(addresses, scans, settings, window, stop);
+  return run.Run(threads, settings.stackBytes, onRow, onProgress);
 }
