@@ -11,7 +11,13 @@ function(add_plugin_module name)
     target_link_options(${name} PRIVATE -static-libgcc -static-libstdc++
       -Wl,--disable-stdcall-fixup)
   else()
-    # Fail the link on an unresolved symbol instead of at dlopen time.
-    target_link_options(${name} PRIVATE -Wl,--no-undefined)
+    # Keep what the static core and platform layer define (C++ template code
+    # among it) out of the module's dynamic symbol table.
+    target_link_options(${name} PRIVATE -Wl,--exclude-libs,ALL)
+    if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+      # Fail the link on an unresolved symbol instead of at dlopen time (clang
+      # leaves sanitizer runtimes out of modules, so only with g++).
+      target_link_options(${name} PRIVATE -Wl,--no-undefined)
+    endif()
   endif()
 endfunction()

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cstdlib>
 #include <memory>
 #include <regex>
 #include <string>
@@ -15,6 +16,7 @@
 
 #include "agentlabel/read_description.h"
 #include "snmp_query/snmp_scan.h"
+#include "tests/support/allocation_counter.h"
 #include "tests/support/network_sandbox.h"
 #include "tests/support/plugin_module.h"
 #include "tests/support/snmp_agent.h"
@@ -132,6 +134,39 @@ TEST_F(SnmpAgentTest, SilentAgentGivesTimeOut) {
   EXPECT_STREQ(text, "was TimeOut");
 }
 
+// A router namespace beside the test's own that answers every datagram for
+// 198.18.9.0/24 with an ICMP host-unreachable. Removed with the object.
+class UnreachableRouter {
+ public:
+  UnreachableRouter() : name_("probe-rtr-" + std::to_string(getpid())) {
+    ready_ = Run("ip netns add " + name_) &&
+             Run("ip link add probe-v0 type veth peer name probe-v1 netns " + name_) &&
+             Run("ip addr add 198.18.8.1/24 dev probe-v0") && Run("ip link set probe-v0 up") &&
+             Run(In("ip addr add 198.18.8.2/24 dev probe-v1")) &&
+             Run(In("ip link set probe-v1 up")) && Run(In("ip link set lo up")) &&
+             Run(In("sysctl -qw net.ipv4.ip_forward=1")) &&
+             Run(In("ip route add unreachable 198.18.9.0/24")) &&
+             Run("ip route add 198.18.9.0/24 via 198.18.8.2");
+  }
+  ~UnreachableRouter() { Run("ip netns del " + name_ + " 2>/dev/null"); }
+  bool ready() const { return ready_; }
+
+ private:
+  std::string In(const std::string& command) const { return "ip netns exec " + name_ + " " + command; }
+  static bool Run(const std::string& command) { return std::system(command.c_str()) == 0; }
+  std::string name_;
+  bool ready_ = false;
+};
+
+TEST_F(SnmpAgentTest, HostUnreachableDoesNotEndTheWait) {
+  UnreachableRouter router;
+  ASSERT_TRUE(router.ready());
+  char text[32] = "";
+  SnmpScan(Ipv4("198.18.9.9"), text, sizeof text, kDescriptionArc, ReadDescription,
+           AgentEndpoint{161, 500});
+  EXPECT_STREQ(text, "TimeOut");
+}
+
 TEST_F(SnmpAgentTest, FailedSendLeavesTheTextUnchanged) {
   char text[32] = "kept";
   // Port 0 is refused by sendto itself: nothing goes out.
@@ -185,6 +220,19 @@ TEST_F(SnmpAgentTest, SixtyFourConcurrentScansEachGetTheirOwnText) {
       EXPECT_EQ(text, i % 2 ? kLongDescription : kShortDescription) << i;
   }
   EXPECT_EQ(label.Finalize(), 1);
+}
+
+TEST_F(SnmpAgentTest, ScanAllocatesNothing) {
+  char text[1024] = "";
+  for (const char* address : {"127.0.0.1", "127.0.0.9"}) {
+    for (ScanFunction scan : {label.Scan, clock.Scan}) {
+      const std::size_t before = AllocationsOnThisThread();
+      text[0] = '\0';
+      scan(Ipv4(address), text, sizeof text);
+      EXPECT_EQ(AllocationsOnThisThread(), before) << address;
+    }
+  }
+  EXPECT_NE(text[0], 'X');  // keeps the calls from being optimised away
 }
 
 TEST_F(SnmpAgentTest, NoDescriptorOutlivesAThousandScans) {

@@ -42,6 +42,6 @@ apt-get update -qq
 policy=/usr/sbin/policy-rc.d
 created_policy=0
 if [ ! -e "$policy" ]; then printf '#!/bin/sh\nexit 101\n' > "$policy"; chmod +x "$policy"; created_policy=1; fi
-apt-get install -y -qq --no-install-recommends "${missing[@]}"
+apt-get install -y -qq "${missing[@]}"
 [ "$created_policy" -eq 1 ] && rm -f "$policy"
 exit 0

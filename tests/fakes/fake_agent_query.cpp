@@ -12,7 +12,7 @@ QueryOutcome AgentQuery(uint32_t address, uint8_t systemArc, ReplyBuffer& reply,
   scriptedQuery.systemArc = systemArc;
   std::memset(reply.bytes, 'X', sizeof reply.bytes);
   reply.received = 0;
-  if (scriptedQuery.outcome == QueryOutcome::Answered) {
+  if (scriptedQuery.outcome == QueryOutcome::Answered && !scriptedQuery.reply.empty()) {
     std::memcpy(reply.bytes, scriptedQuery.reply.data(), scriptedQuery.reply.size());
     reply.received = static_cast<int32_t>(scriptedQuery.reply.size());
   }

@@ -41,7 +41,7 @@ ReplyBuffer AsReceived(const Bytes& datagram) {
   ReplyBuffer reply;
   std::memset(reply.bytes, 'X', sizeof reply.bytes);
   const std::size_t size = std::min<std::size_t>(datagram.size(), sizeof reply.bytes);
-  std::memcpy(reply.bytes, datagram.data(), size);
+  if (size > 0) std::memcpy(reply.bytes, datagram.data(), size);
   reply.received = static_cast<int32_t>(size);
   return reply;
 }
