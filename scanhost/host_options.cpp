@@ -24,9 +24,11 @@ int ParseHostOptions(int argc, char** argv, HostOptions* options) {
                  "or a host name (resolved once). Repeated addresses are scanned once.");
   app.add_option("-p,--plugin", options->plugins,
                  "Load this plug-in module (repeatable). With --plugin or --plugin-dir,\n"
-                 "the default folder is not searched.");
+                 "the default folder is not searched.")
+      ->allow_extra_args(false);
   app.add_option("--plugin-dir", options->pluginDirs,
                  "Load every *.so module of this folder (repeatable).")
+      ->allow_extra_args(false)
       ->check(CLI::ExistingDirectory);
   app.add_flag("--list-plugins", options->listPlugins,
                "Print each plug-in's file, name, description, author, web page and level.");
@@ -44,6 +46,8 @@ int ParseHostOptions(int argc, char** argv, HostOptions* options) {
   app.add_option("-f,--format", format, "table (aligned, the default), csv (RFC 4180) or json.")
       ->check(CLI::IsMember({"table", "csv", "json"}))
       ->option_text("FORMAT");
+  app.add_option("--max-width", options->maxWidth,
+                 "Cut table cells wider than this, ending them in ... (default 64; 0: never).");
   app.add_option("-o,--output", options->output, "Write the results to this file.");
   app.add_option("--only", options->only,
                  "List only addresses whose column of this name is not empty\n"

@@ -18,6 +18,7 @@ struct HostOptions {
   OutputFormat format = OutputFormat::Table;
   std::string output;                     // empty: standard output
   std::string only;                       // --only COLUMN
+  size_t maxWidth = 64;                   // table cells cut beyond this; 0: never
   bool quiet = false;
   bool allowLarge = false;
 };

@@ -38,11 +38,12 @@ std::unique_ptr<RowWriter> MakeJsonWriter(std::ostream& out) {
   return std::make_unique<JsonWriter>(out);
 }
 
-std::unique_ptr<RowWriter> MakeRowWriter(OutputFormat format, std::ostream& out) {
+std::unique_ptr<RowWriter> MakeRowWriter(OutputFormat format, std::ostream& out,
+                                         size_t maxWidth) {
   switch (format) {
     case OutputFormat::Csv: return MakeCsvWriter(out);
     case OutputFormat::Json: return MakeJsonWriter(out);
     case OutputFormat::Table: break;
   }
-  return MakeTableWriter(out);
+  return MakeTableWriter(out, maxWidth);
 }

@@ -146,7 +146,7 @@ int main(int argc, char** argv) {
   }
   std::ostream& out = options.output.empty() ? std::cout : file;
   std::ios::sync_with_stdio(false);
-  const auto writer = MakeRowWriter(options.format, out);
+  const auto writer = MakeRowWriter(options.format, out, options.maxWidth);
   ProgressBar progress(stderr, !options.quiet);
   // Rows streamed to the terminal that also shows the progress line.
   const bool sharesTerminal = options.output.empty() && isatty(STDOUT_FILENO) &&

@@ -21,8 +21,10 @@ class RowWriter {
 enum class OutputFormat { Table, Csv, Json };
 
 // The writers stream every row as it comes, except the table, which needs
-// all rows to align its columns.
-std::unique_ptr<RowWriter> MakeTableWriter(std::ostream& out);
+// all rows to align its columns. Table cells wider than `maxWidth` columns
+// are cut and end in "..." (0: never cut).
+std::unique_ptr<RowWriter> MakeTableWriter(std::ostream& out, size_t maxWidth);
 std::unique_ptr<RowWriter> MakeCsvWriter(std::ostream& out);
 std::unique_ptr<RowWriter> MakeJsonWriter(std::ostream& out);
-std::unique_ptr<RowWriter> MakeRowWriter(OutputFormat format, std::ostream& out);
+std::unique_ptr<RowWriter> MakeRowWriter(OutputFormat format, std::ostream& out,
+                                         size_t maxWidth);

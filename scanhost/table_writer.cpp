@@ -8,17 +8,30 @@
 
 namespace {
 
+// The first characters of `cell` that fit in `width` columns, with "..." at
+// the end when it was cut; never splits a UTF-8 character.
+std::string Fit(const std::string& cell, size_t width) {
+  if (width == 0 || DisplayWidth(cell) <= width) return cell;
+  const size_t keep = width > 3 ? width - 3 : 0;
+  size_t characters = 0;
+  size_t at = 0;
+  for (; at < cell.size(); ++at) {
+    if ((static_cast<unsigned char>(cell[at]) & 0xC0) != 0x80 && characters++ == keep) break;
+  }
+  return cell.substr(0, at) + std::string("...").substr(0, width - keep);
+}
+
 class TableWriter : public RowWriter {
  public:
-  explicit TableWriter(std::ostream& out) : out_(out) {}
+  TableWriter(std::ostream& out, size_t maxWidth) : out_(out), maxWidth_(maxWidth) {}
   void Begin(const std::vector<std::string>& columns) override {
     std::vector<std::string> header{"Address"};
-    for (const std::string& name : columns) header.push_back(TerminalText(name));
+    for (const std::string& name : columns) header.push_back(Fit(TerminalText(name), maxWidth_));
     Keep(std::move(header));
   }
   void Row(uint32_t address, const std::vector<std::string>& texts) override {
     std::vector<std::string> cells{FormatAddress(address)};
-    for (const std::string& text : texts) cells.push_back(TerminalText(text));
+    for (const std::string& text : texts) cells.push_back(Fit(TerminalText(text), maxWidth_));
     Keep(std::move(cells));
   }
   void End() override {
@@ -44,12 +57,13 @@ class TableWriter : public RowWriter {
   }
 
   std::ostream& out_;
+  const size_t maxWidth_;
   std::vector<std::vector<std::string>> rows_;
   std::vector<size_t> widths_;
 };
 
 }  // namespace
 
-std::unique_ptr<RowWriter> MakeTableWriter(std::ostream& out) {
-  return std::make_unique<TableWriter>(out);
+std::unique_ptr<RowWriter> MakeTableWriter(std::ostream& out, size_t maxWidth) {
+  return std::make_unique<TableWriter>(out, maxWidth);
 }

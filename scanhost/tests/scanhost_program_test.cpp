@@ -85,6 +85,13 @@ TEST(ScanhostOutput, HostileTextKeepsTheTableOneLinePerAddress) {
                             "\n127.0.0.3  " + row + "\n");
 }
 
+TEST(ScanhostOutput, TableCutsWideCellsOnlyWhenAsked) {
+  const ScanhostRun run =
+      RunScanhost({"--plugin", HOSTILE_MODULE, "--max-width", "10", "127.0.0.1"});
+  ASSERT_EQ(run.status, 0) << run.errors;
+  EXPECT_EQ(run.output, "Address    Hostile...\n127.0.0.1  a,b \"q\"...\n");
+}
+
 TEST(ScanhostPlugins, LoadingErrorsNameTheFileSkipThePluginAndFail) {
   const ScanhostRun run =
       RunScanhost({"--plugin", "/nonexistent/none.so", "--plugin", NO_FINALIZE_MODULE, "--plugin",
