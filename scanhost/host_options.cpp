@@ -43,7 +43,9 @@ int ParseHostOptions(int argc, char** argv, HostOptions* options) {
   const std::map<std::string, OutputFormat> formats{
       {"table", OutputFormat::Table}, {"csv", OutputFormat::Csv}, {"json", OutputFormat::Json}};
   std::string format = "table";
-  app.add_option("-f,--format", format, "table (aligned, the default), csv (RFC 4180) or json.")
+  app.add_option("-f,--format", format,
+                 "table (aligned, the default; kept until the scan ends), or csv (RFC 4180)\n"
+                 "or json, streamed row by row in address order with bounded memory.")
       ->check(CLI::IsMember({"table", "csv", "json"}))
       ->option_text("FORMAT");
   app.add_option("--max-width", options->maxWidth,
