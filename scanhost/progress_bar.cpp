@@ -45,11 +45,14 @@ ProgressBar::ProgressBar(std::FILE* terminal, bool enabled)
 
 void ProgressBar::Update(uint64_t done, uint64_t total) {
   if (!enabled_) return;
+  // Ten redraws a second are enough for the eye, and cheap for the terminal.
+  const auto now = std::chrono::steady_clock::now();
+  if (drawn_ && done < total && now - lastDrawn_ < std::chrono::milliseconds(100)) return;
+  lastDrawn_ = now;
   winsize size{};
   const size_t width =
       ioctl(fileno(terminal_), TIOCGWINSZ, &size) == 0 && size.ws_col > 0 ? size.ws_col - 1 : 79;
-  const double elapsed =
-      std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
+  const double elapsed = std::chrono::duration<double>(now - start_).count();
   std::fprintf(terminal_, "\r%s\033[K", FormatProgress(done, total, elapsed, width).c_str());
   std::fflush(terminal_);
   drawn_ = true;

@@ -22,4 +22,5 @@ class ProgressBar {
   bool enabled_;
   bool drawn_ = false;
   std::chrono::steady_clock::time_point start_;
+  std::chrono::steady_clock::time_point lastDrawn_;
 };
