@@ -7,7 +7,6 @@
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
-#include <time.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -15,6 +14,8 @@
 
 #include "linkaddr/arp_packet.h"
 #include "linkaddr/rtnetlink_posix.h"
+#include "plugin_api/descriptor_posix.h"
+#include "plugin_api/monotonic_clock_posix.h"
 
 namespace {
 
@@ -34,26 +35,6 @@ constexpr int64_t kKernelWaitMilliseconds = kAnswerWaitMilliseconds + 500;
 // change notification was lost.
 constexpr int64_t kRecheckMilliseconds = 100;
 constexpr uint16_t kDiscardPort = 9;
-
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  ~Descriptor() {
-    if (fd_ >= 0) close(fd_);
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
-
-int64_t NowMilliseconds() {
-  timespec now{};
-  clock_gettime(CLOCK_MONOTONIC, &now);
-  return static_cast<int64_t>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
-}
 
 enum class Outcome { Answered, NoAnswer, NotPermitted, Failed };
 

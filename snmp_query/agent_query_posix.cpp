@@ -1,38 +1,20 @@
 // AgentQuery over BSD sockets: one UDP socket, one datagram, one bounded wait.
 #include "snmp_query/agent_query.h"
 
+#include "plugin_api/descriptor_posix.h"
+#include "plugin_api/monotonic_clock_posix.h"
+
 #include <arpa/inet.h>
 #include <linux/errqueue.h>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
-#include <time.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 
 namespace {
-
-// Closes the socket whichever way the exchange ends.
-class SocketCloser {
- public:
-  explicit SocketCloser(int fd) : fd_(fd) {}
-  ~SocketCloser() {
-    if (fd_ >= 0) close(fd_);
-  }
-  SocketCloser(const SocketCloser&) = delete;
-  SocketCloser& operator=(const SocketCloser&) = delete;
-
- private:
-  int fd_;
-};
-
-int64_t NowMilliseconds() {
-  timespec now{};
-  clock_gettime(CLOCK_MONOTONIC, &now);
-  return static_cast<int64_t>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
-}
 
 enum class QueuedError { PortUnreachable, Other, None };
 
@@ -65,8 +47,8 @@ QueuedError TakeQueuedErrors(int fd) {
 QueryOutcome AgentQuery(uint32_t address, uint8_t systemArc, ReplyBuffer& reply,
                         const AgentEndpoint& endpoint) {
   reply.received = 0;
-  const int fd = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-  SocketCloser closer(fd);
+  const Descriptor socketOwner(socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0));
+  const int fd = socketOwner.get();
   if (fd >= 0) {
     const int on = 1;
     setsockopt(fd, IPPROTO_IP, IP_RECVERR, &on, sizeof on);

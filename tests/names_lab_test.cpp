@@ -1,7 +1,6 @@
 // The alias and hardware-address modules, loaded as a host loads them, on
 // the scanning side of a lab (lab/with-lab): a real resolver with a hosts
 // file and dnsmasq, real ARP toward test hosts in their own namespaces.
-#include <dirent.h>
 #include <gtest/gtest.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -19,18 +18,11 @@
 #include "tests/support/allocation_counter.h"
 #include "tests/support/lab_side.h"
 #include "tests/support/network_sandbox.h"
+#include "tests/support/open_descriptors.h"
 #include "tests/support/plugin_module.h"
 #include "tests/support/raw_socket_right.h"
 
 namespace {
-
-int OpenDescriptors() {
-  int count = 0;
-  DIR* fds = opendir("/proc/self/fd");
-  while (readdir(fds) != nullptr) ++count;
-  closedir(fds);
-  return count;
-}
 
 // Forgets what the scanning side knows of its neighbours, so that the next
 // resolution really asks.

@@ -1,6 +1,5 @@
 // The SNMP plug-ins against a real net-snmp agent in the test's own network
 // namespace, loaded as a host loads them.
-#include <dirent.h>
 #include <gtest/gtest.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -18,6 +17,7 @@
 #include "snmp_query/snmp_scan.h"
 #include "tests/support/allocation_counter.h"
 #include "tests/support/network_sandbox.h"
+#include "tests/support/open_descriptors.h"
 #include "tests/support/plugin_module.h"
 #include "tests/support/snmp_agent.h"
 #include "tests/support/snmp_reply.h"
@@ -69,14 +69,6 @@ class SnmpAgentTest : public ::testing::Test {
 SnmpAgent* SnmpAgentTest::shortAgent = nullptr;
 SnmpAgent* SnmpAgentTest::longAgent = nullptr;
 bool SnmpAgentTest::agentsUp = false;
-
-int OpenDescriptors() {
-  int count = 0;
-  DIR* fds = opendir("/proc/self/fd");
-  while (readdir(fds) != nullptr) ++count;
-  closedir(fds);
-  return count;
-}
 
 // A UDP socket bound to address:port, closed with the object.
 struct BoundSocket {
