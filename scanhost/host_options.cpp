@@ -39,7 +39,7 @@ int ParseHostOptions(int argc, char** argv, HostOptions* options) {
       ->check(CLI::Range(size_t{1}, size_t{16384}));
   app.add_option("--text-size", options->textSize,
                  "Size in bytes of each call's column text buffer (default 1024).")
-      ->check(CLI::Range(1, 1 << 20));
+      ->check(CLI::Range(1, 65536));
   const std::map<std::string, OutputFormat> formats{
       {"table", OutputFormat::Table}, {"csv", OutputFormat::Csv}, {"json", OutputFormat::Json}};
   std::string format = "table";
