@@ -82,13 +82,15 @@ int ShowOptions(const PluginList& plugins, const std::string& wanted) {
   return kExitUsage;
 }
 
-// Column names as the writers get them: a name that repeats gets " #2"...
+// Column names as the writers get them: a name that repeats, or that is the
+// address column's own, gets " #2"...
 std::vector<std::string> ColumnNames(const PluginList& plugins) {
   std::vector<std::string> names;
   for (const auto& plugin : plugins) {
     std::string name = plugin->Name();
     int copy = 1;
     auto taken = [&](const std::string& n) {
+      if (n == "address" || n == "Address") return true;
       for (const auto& each : names)
         if (each == n) return true;
       return false;
