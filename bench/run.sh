@@ -53,7 +53,7 @@ measure() {
 ratio() {
   awk -F'|' -v a="$1" -v b="$2" '
     $1 == a { aw = $2; ac = $3 } $1 == b { bw = $2; bc = $3 }
-    END { if (bw > 0) printf "  %s / %s: wall %.2fx, cpu %.2fx\n", a, b, aw / bw, (bc > 0 ? ac / bc : 0) }' "$work/figures"
+    END { if (bw > 0) printf "  %s / %s: wall %.3fx, cpu %.3fx\n", a, b, aw / bw, (bc > 0 ? ac / bc : 0) }' "$work/figures"
 }
 
 start_agent() {
