@@ -34,6 +34,3 @@ if [ -f windows/run-tests.sh ]; then
   section "Windows DLLs under 32-bit Wine"
   bash windows/run-tests.sh
 fi
-
-section "native suite, summary"
-ctest --preset default
