@@ -2,6 +2,9 @@
 # (NAME.dll on Windows, no "lib" prefix) built from its exports file, the
 # pure core and the platform layer.
 function(add_plugin_module name)
+  if(PROBE_FUZZ)
+    return()  # the fuzz build instruments the core alone
+  endif()
   add_library(${name} MODULE ${ARGN})
   set_target_properties(${name} PROPERTIES PREFIX "")
   target_link_libraries(${name} PRIVATE probe_core probe_platform)
