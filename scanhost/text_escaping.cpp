@@ -43,6 +43,25 @@ void AppendHexByte(std::string* out, const char* prefix, uint8_t value) {
   *out += kHex[value & 0x0F];
 }
 
+// Copies valid UTF-8 sequences as they are and hands every other byte to
+// `escapeByte`, which appends what stands for it.
+template <typename EscapeByte>
+std::string Escaped(const std::string& text, EscapeByte escapeByte) {
+  std::string out;
+  for (size_t at = 0; at < text.size();) {
+    const auto byte = static_cast<uint8_t>(text[at]);
+    const size_t length = byte >= 0x80 ? Utf8Length(text, at) : 0;
+    if (length > 0) {
+      out.append(text, at, length);
+      at += length;
+    } else {
+      escapeByte(&out, byte);
+      ++at;
+    }
+  }
+  return out;
+}
+
 }  // namespace
 
 std::string CsvField(const std::string& text) {
@@ -61,71 +80,45 @@ std::string CsvField(const std::string& text) {
 }
 
 std::string JsonString(const std::string& text) {
-  std::string out = "\"";
-  for (size_t at = 0; at < text.size();) {
-    const auto byte = static_cast<uint8_t>(text[at]);
+  return "\"" + Escaped(text, [](std::string* out, uint8_t byte) {
     if (byte >= 0x80) {
-      const size_t length = Utf8Length(text, at);
-      if (length > 0) {
-        out.append(text, at, length);
-        at += length;
-      } else {
-        // Latin-1: the byte is the code point, written as two UTF-8 bytes.
-        out += static_cast<char>(0xC0 | (byte >> 6));
-        out += static_cast<char>(0x80 | (byte & 0x3F));
-        ++at;
-      }
-      continue;
+      // Latin-1: the byte is the code point, written as two UTF-8 bytes.
+      *out += static_cast<char>(0xC0 | (byte >> 6));
+      *out += static_cast<char>(0x80 | (byte & 0x3F));
+      return;
     }
     switch (byte) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
-      case '\b': out += "\\b"; break;
-      case '\f': out += "\\f"; break;
+      case '"': *out += "\\\""; break;
+      case '\\': *out += "\\\\"; break;
+      case '\n': *out += "\\n"; break;
+      case '\r': *out += "\\r"; break;
+      case '\t': *out += "\\t"; break;
+      case '\b': *out += "\\b"; break;
+      case '\f': *out += "\\f"; break;
       default:
         if (byte < 0x20 || byte == 0x7F)
-          AppendHexByte(&out, "\\u00", byte);
+          AppendHexByte(out, "\\u00", byte);
         else
-          out += static_cast<char>(byte);
+          *out += static_cast<char>(byte);
     }
-    ++at;
-  }
-  return out + "\"";
+  }) + "\"";
 }
 
 std::string TerminalText(const std::string& text) {
-  std::string out;
-  for (size_t at = 0; at < text.size();) {
-    const auto byte = static_cast<uint8_t>(text[at]);
-    if (byte >= 0x80) {
-      const size_t length = Utf8Length(text, at);
-      if (length > 0) {
-        out.append(text, at, length);
-        at += length;
-      } else {
-        AppendHexByte(&out, "\\x", byte);
-        ++at;
-      }
-      continue;
-    }
+  return Escaped(text, [](std::string* out, uint8_t byte) {
     if (byte == '\n')
-      out += "\\n";
+      *out += "\\n";
     else if (byte == '\r')
-      out += "\\r";
+      *out += "\\r";
     else if (byte == '\t')
-      out += "\\t";
+      *out += "\\t";
     else if (byte == '\\')
-      out += "\\\\";
-    else if (byte < 0x20 || byte == 0x7F)
-      AppendHexByte(&out, "\\x", byte);
+      *out += "\\\\";
+    else if (byte < 0x20 || byte >= 0x7F)
+      AppendHexByte(out, "\\x", byte);
     else
-      out += static_cast<char>(byte);
-    ++at;
-  }
-  return out;
+      *out += static_cast<char>(byte);
+  });
 }
 
 size_t DisplayWidth(const std::string& text) {
