@@ -35,7 +35,7 @@ windows=0
 if [ -f windows/run-tests.sh ]; then
   section "Windows DLLs under 32-bit Wine"
   bash windows/run-tests.sh 2>&1 | tee build/windows-tests.log
-  windows=$(sed -n 's/^\([0-9]*\) passed, 0 failed$/\1/p' build/windows-tests.log | tail -n 1)
+  windows=$(tr -d '\r' <build/windows-tests.log | sed -n 's/^\([0-9]*\) passed, 0 failed$/\1/p' | tail -n 1)
 fi
 
 # Every stage above stops the run on its first failure; reaching here means
